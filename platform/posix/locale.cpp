@@ -1,0 +1,12 @@
+#include "platform/locale.h"
+
+#include <clocale>
+
+namespace platform {
+
+void useSystemDefaultLocale()
+{
+    std::setlocale(LC_ALL, "");
+}
+
+}  // namespace platform

@@ -1,0 +1,12 @@
+#include "platform/locale.h"
+
+#include "platform/win32/windows_api.h"
+
+namespace platform {
+
+void useSystemDefaultLocale()
+{
+    SetThreadLocale(GetSystemDefaultLCID());
+}
+
+}  // namespace platform

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Runs one end-to-end scenario: copies the launcher into a fresh folder as
+# "tool" (keeping its extension), writes the scenario's ini beside it, runs
+# it with the scenario's arguments and compares standard output, standard
+# error and the exit code with what the scenario expects.
+#
+#   run-scenario.sh SCENARIO LAUNCHER [RUNNER...]
+#
+# A scenario is a bash file that may set:
+#   INI              text of tool.ini (no file when unset)
+#   ARGS             array of arguments
+#   EXPECTED_STDOUT  exact standard output (default: nothing)
+#   EXPECTED_STDERR  exact standard error (default: nothing)
+#   EXPECTED_EXIT    exit status as the shell sees it (-1 is 255)
+set -u
+scenario="$1"
+launcher="$2"
+shift 2
+runner=("$@")
+
+unset INI
+ARGS=()
+EXPECTED_STDOUT=""
+EXPECTED_STDERR=""
+EXPECTED_EXIT=0
+# shellcheck source=/dev/null
+source "$scenario"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+extension=""
+case "$launcher" in *.exe) extension=".exe" ;; esac
+cp "$launcher" "$work/tool$extension"
+if [ "${INI+set}" = set ]; then
+  printf '%s' "$INI" > "$work/tool.ini"
+fi
+
+cd "$work"
+"${runner[@]}" "./tool$extension" "${ARGS[@]}" >stdout 2>stderr
+status=$?
+if [ "$status" -eq 77 ] && grep -q '^skipped:' stdout; then
+  cat stdout
+  exit 77
+fi
+
+# A Windows console program writes its line ends as CR LF.
+if [ -n "$extension" ]; then
+  sed -i 's/\r$//' stdout stderr
+fi
+
+failed=0
+check() {
+  local what="$1" expected="$2" actual_file="$3"
+  if [ "$(cat "$actual_file"; printf x)" != "${expected}x" ]; then
+    echo "FAIL: $what differs"
+    echo "--- expected"; printf '%s' "$expected" | od -c | head -20
+    echo "--- actual"; od -c "$actual_file" | head -20
+    failed=1
+  fi
+}
+check "standard output" "$EXPECTED_STDOUT" stdout
+check "standard error" "$EXPECTED_STDERR" stderr
+if [ "$status" -ne "$EXPECTED_EXIT" ]; then
+  echo "FAIL: exit status $status, expected $EXPECTED_EXIT"
+  failed=1
+fi
+[ "$failed" -eq 0 ] && echo "ok: $(basename "$scenario")"
+exit "$failed"

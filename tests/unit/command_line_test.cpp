@@ -1,0 +1,96 @@
+#include "launch/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "launch/launcher_context.h"
+
+namespace {
+
+struct SplitCase {
+    const char* name;
+    std::string text;
+    StringList expected;
+};
+
+class SplitArguments : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(SplitArguments, SplitsByTheLaunchersOwnRule)
+{
+    StringList list;
+    splitArguments(GetParam().text, list);
+    EXPECT_EQ(list, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SplitArguments,
+    testing::Values(
+        SplitCase{"empty", "", {}},
+        SplitCase{"one", "abc", {"abc"}},
+        SplitCase{"blanksBetweenGiveNoEmptyArgument", "a   b", {"a", "b"}},
+        SplitCase{"trailingBlanksGiveNoEmptyArgument", "a b   ", {"a", "b"}},
+        SplitCase{"quotedWithBlank", "\"b c\" d", {"b c", "d"}},
+        SplitCase{"closingQuoteEndsArgument", "\"x\"y z", {"x", "y", "z"}},
+        SplitCase{"quoteInsideUnquotedIsOrdinary", "a\"b c\"", {"a\"b", "c\""}},
+        SplitCase{"emptyQuotesGiveEmptyArgument", "\"\" x", {"", "x"}},
+        SplitCase{"unterminatedQuoteTakesTheRest", "\"unterminated arg", {"unterminated arg"}},
+        SplitCase{"noEscapes", "\"a\\\" b\"", {"a\\", "b\""}},
+        SplitCase{"doubledQuoteIsNoEscape", "\"a\"\"b\"", {"a", "b"}},
+        SplitCase{"tabsDoNotSeparate", "a\tb\tc", {"a\tb\tc"}},
+        SplitCase{"optionsArePassedOn", "-nosplash /nosplash", {"-nosplash", "/nosplash"}},
+        SplitCase{"quoteAtEnd", "a \"", {"a", ""}}),
+    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+
+TEST(SplitArgumentsList, AppendsWithoutClearing)
+{
+    StringList list{"first"};
+    splitArguments("second third", list);
+    EXPECT_EQ(list, (StringList{"first", "second", "third"}));
+}
+
+struct CommandLineCase {
+    const char* name;
+    std::string line;
+    StringList expected;
+};
+
+class ParseCommandLineText : public testing::TestWithParam<CommandLineCase> {};
+
+TEST_P(ParseCommandLineText, GivesTheArgumentsAfterTheProgram)
+{
+    StringList list;
+    parseCommandLineText(GetParam().line, list);
+    EXPECT_EQ(list, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseCommandLineText,
+    testing::Values(
+        CommandLineCase{"quotedProgramPath", "\"C:\\Program Files\\App\\app.exe\" a \"b c\" d", {"a", "b c", "d"}},
+        CommandLineCase{"unquotedProgramPathWithBlanks", "C:\\Program Files\\App\\app.exe a",
+                        {"Files\\App\\app.exe", "a"}},
+        CommandLineCase{"tabsOnlyLeaveJustTheProgram", "app.exe\ta\tb", {}},
+        CommandLineCase{"whiteSpaceAroundTrimmed", " \t\r\n app.exe a \v\f\r\n", {"a"}},
+        CommandLineCase{"programOnly", "app.exe", {}},
+        CommandLineCase{"empty", "", {}},
+        CommandLineCase{"onlyWhiteSpace", " \t ", {}},
+        CommandLineCase{"emptyArgumentKept", "app.exe \"\" x", {"", "x"}}),
+    [](const testing::TestParamInfo<CommandLineCase>& info) { return std::string(info.param.name); });
+
+// Run by the process_arguments test with the extra arguments --tarn-marker,
+// an empty one, "a b" and c; skipped when the suite runs without them.
+TEST(ProcessArguments, ReachTheListUnchangedAndInOrder)
+{
+    LauncherContext context;
+    parseCommandLine(context);
+    auto marker = std::find(context.arguments.begin(), context.arguments.end(), "--tarn-marker");
+    if (marker == context.arguments.end()) {
+        GTEST_SKIP() << "run without the marker arguments";
+    }
+    ASSERT_FALSE(context.arguments.empty());
+    EXPECT_EQ(context.arguments.front().rfind("--gtest_filter=", 0), 0u) << "the program name is removed";
+    EXPECT_EQ(StringList(marker + 1, context.arguments.end()), (StringList{"", "a b", "c"}));
+}
+
+}  // namespace

@@ -1,31 +1,34 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the builds and tests need, skipping those
-# already present. Run as root (or with sudo available).
+# already present.
+#
+#   install-deps.sh host   the Linux launcher and its tests
+#   install-deps.sh all    also the Windows builds and Wine to test them
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ make
-  googletest
+host_packages=(cmake ninja-build g++ googletest default-jdk-headless)
+windows_packages=(
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   wine64 xvfb xauth
-  default-jdk-headless
 )
-# An x86_64 JDK is what the host build runs against; on other hosts take the default.
+
+case "${1:-all}" in
+  host) packages=("${host_packages[@]}") ;;
+  all) packages=("${host_packages[@]}" "${windows_packages[@]}") ;;
+  *) echo "usage: $0 [host|all]" >&2; exit 2 ;;
+esac
 
 missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
   fi
 done
-
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
+[ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "installing: ${missing[*]}"
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

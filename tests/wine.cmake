@@ -28,3 +28,13 @@ endfunction()
 # add_test puts the emulator in front of an executable target by itself.
 add_test(NAME unit_tests COMMAND tarn_unit_tests --gtest_brief=1)
 tarn_wine_test_properties(unit_tests)
+
+# The launcher as a file: machine, subsystem, imports and resources.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  set(TARN_PE_MACHINE i386)
+else()
+  set(TARN_PE_MACHINE x86-64)
+endif()
+add_test(NAME launcher_executable
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/windows/inspect-executable.sh
+  ${CMAKE_OBJDUMP} ${CMAKE_OBJCOPY} $<TARGET_FILE:tarn> ${TARN_PE_MACHINE})

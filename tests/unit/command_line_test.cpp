@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "launch/launcher_context.h"
+#include "platform/text_conversion.h"
 
 namespace {
 
@@ -94,3 +95,35 @@ TEST(ProcessArguments, ReachTheListUnchangedAndInOrder)
 }
 
 }  // namespace
+
+// Under a double-byte ANSI code page (run by the double_byte_arguments test
+// with a Japanese locale) a trail byte is never a blank or a quote, even
+// where it has the same value.
+class DoubleByteSplit : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(DoubleByteSplit, StepsOverTrailBytes)
+{
+    if (!platform::isLeadByte(0x81)) {
+        GTEST_SKIP() << "the ANSI code page has no double-byte characters";
+    }
+    StringList list;
+    splitArguments(GetParam().text, list);
+    EXPECT_EQ(list, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DoubleByteSplit,
+    testing::Values(SplitCase{"trailBlankIsNoSeparator", "a\x81 b c", {"a\x81 b", "c"}},
+                    SplitCase{"trailQuoteClosesNothing", "\"\x81\"x\" y", {"\x81\"x", "y"}},
+                    SplitCase{"ideographicSpaceIsNoSeparator", "a\x81\x40" "b c", {"a\x81\x40" "b", "c"}}),
+    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+
+TEST(DoubleByteCommandLine, TrailingTrailByteIsNotTrimmed)
+{
+    if (!platform::isLeadByte(0x81)) {
+        GTEST_SKIP() << "the ANSI code page has no double-byte characters";
+    }
+    StringList list;
+    parseCommandLineText("app.exe a\x81 ", list);
+    EXPECT_EQ(list, StringList{"a\x81 "});
+}

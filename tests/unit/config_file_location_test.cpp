@@ -76,46 +76,44 @@ TEST(ProductFolderName, LeavesOutTheNineCharacters)
     EXPECT_EQ(productFolderName(""), "");
 }
 
-TEST(GetUserConfigFilePath, JoinsRootProductFolderCodeAndFileName)
-{
+// A per-user root of the test's own, and a context that names a product.
+class GetUserConfigFilePath : public testing::Test {
+protected:
+    std::string userPath(const std::string& productName, const std::string& productCode, bool createFolders)
+    {
+        context.productName = productName;
+        context.productCode = productCode;
+        return getUserConfigFilePath(context, createFolders);
+    }
+
     TempFolder root;
-    UserConfigRoot environment(root.path());
+    UserConfigRoot environment{root.path()};
     LauncherContext context;
-    context.productName = "A/B:C";
-    context.productCode = "X";
+};
 
-    std::string path = getUserConfigFilePath(context, false);
-
+TEST_F(GetUserConfigFilePath, JoinsRootProductFolderCodeAndFileName)
+{
+    std::string path = userPath("A/B:C", "X", false);
     std::string noExtension = executableFileName().substr(0, executableFileName().rfind('.'));
     EXPECT_EQ(path, joined({root.path(), "ABC", "X", noExtension + ".ini"}));
     EXPECT_FALSE(platform::findFirstMatches(root.file("ABC"))) << "folders are created only when asked";
 }
 
-TEST(GetUserConfigFilePath, CreatesBothFoldersWhenAsked)
+TEST_F(GetUserConfigFilePath, CreatesBothFoldersWhenAsked)
 {
-    TempFolder root;
-    UserConfigRoot environment(root.path());
-    LauncherContext context;
-    context.productName = "My: App";
-    context.productCode = "{1234}";
-
-    std::string path = getUserConfigFilePath(context, true);
+    std::string path = userPath("My: App", "{1234}", true);
     EXPECT_TRUE(platform::findFirstMatches(joined({root.path(), "My App", "{1234}"})));
     // Asking again, with the folders present, gives the same path.
     EXPECT_EQ(getUserConfigFilePath(context, true), path);
 }
 
-TEST(GetUserConfigFilePath, EmptyProductNameGivesTwoSeparatorsInARow)
+TEST_F(GetUserConfigFilePath, EmptyProductNameGivesTwoSeparatorsInARow)
 {
-    TempFolder root;
-    UserConfigRoot environment(root.path());
-    LauncherContext context;
-    context.productCode = "X";
     std::string doubled(2, platform::pathSeparator());
-    EXPECT_EQ(getUserConfigFilePath(context, false).rfind(root.path() + doubled + "X", 0), 0u);
+    EXPECT_EQ(userPath("", "X", false).rfind(root.path() + doubled + "X", 0), 0u);
 }
 
-TEST(GetUserConfigFilePath, UnsetRootStartsAtTheSeparator)
+TEST(GetUserConfigFilePathWithoutRoot, StartsAtTheSeparator)
 {
     UserConfigRoot environment(std::nullopt);
     LauncherContext context;

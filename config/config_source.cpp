@@ -17,11 +17,13 @@ ConfigSource makeConfigSource(const std::string& filePath, const LauncherContext
 std::string readProfileValue(const std::string& filePath, const std::string& section, const std::string& key)
 {
     // A result of size - 1 may be a cut value: try again with twice the room.
+    // Size - 2 counts as well, since Wine cuts a quoted value that exactly
+    // fills the buffer one byte short.
     std::vector<char> buffer(256);
     for (;;) {
         auto size = static_cast<std::uint32_t>(buffer.size());
         std::uint32_t length = platform::readProfileString(filePath, section, key, "", buffer.data(), size);
-        if (length != size - 1) {
+        if (length + 2 < size) {
             return std::string(buffer.data(), length);
         }
         buffer.resize(buffer.size() * 2);

@@ -63,10 +63,11 @@ TEST(LookupValueFile, MissingFileLeavesTheEmbeddedValue)
 TEST(ReadProfileValue, ReturnsLongValuesWhole)
 {
     TempFolder folder;
-    for (std::size_t length : {254u, 255u, 256u, 511u, 5000u}) {
+    for (std::size_t length : {253u, 254u, 255u, 256u, 511u, 5000u}) {
         std::string value(length, 'v');
-        std::string file = folder.writeFile("long.ini", "[S]\r\nK=" + value + "\r\n");
+        std::string file = folder.writeFile("long.ini", "[S]\r\nK=" + value + "\r\nQ=\"" + value + "\"\r\n");
         EXPECT_EQ(readProfileValue(file, "S", "K"), value) << length;
+        EXPECT_EQ(readProfileValue(file, "S", "Q"), value) << "quoted, " << length;
     }
 }
 

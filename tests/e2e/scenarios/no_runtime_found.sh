@@ -1,6 +1,6 @@
-# An ordinary start in a folder with a configuration: no runtime is found
-# and nobody can be asked, so the launch ends with -1 and prints nothing.
-INI=$'[Application]\nMain Class=example.Hello\n'
+# A configuration with a main class but no runtime anywhere, and nobody to
+# ask: the launch ends with -1 and prints nothing.
+INI=$'[Java Runtime Environment]\r\nMain Class=example.Hello\r\nMinimum Version=1.5\r\n'
 ARGS=(a "b c")
 EXPECTED_STDOUT=""
 EXPECTED_EXIT=255

@@ -199,7 +199,7 @@ bool appendSection(Bytes& file, PeImage& image, const std::string& name, const B
     // are already there: it must not run into the first section's data, and
     // the bytes it takes must be unused.
     std::size_t header = sectionHeaderOffset(image, image.sections.size());
-    std::uint64_t headersEnd = image.sizeOfHeaders;
+    std::uint64_t headersEnd = std::min<std::uint64_t>(image.sizeOfHeaders, file.size());
     for (const PeSection& section : image.sections) {
         if (section.rawSize != 0) {
             headersEnd = std::min<std::uint64_t>(headersEnd, section.rawPointer);

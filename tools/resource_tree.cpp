@@ -11,8 +11,10 @@ constexpr std::size_t kDirectoryHeaderSize = 16;
 constexpr std::size_t kDirectoryEntrySize = 8;
 constexpr std::size_t kDataEntrySize = 16;
 // A tree may point many entries at one directory; a bound on what it may
-// expand to keeps a hostile file from exhausting memory.
-constexpr std::size_t kMostResources = 65536;
+// expand to keeps a hostile file from exhausting memory. It lies far above
+// what any launcher holds, and low enough that no directory written anew
+// can have more entries than its 16-bit counts hold.
+constexpr std::size_t kMostResources = 50000;
 
 char16_t foldCase(char16_t unit)
 {

@@ -294,6 +294,12 @@ INSTANTIATE_TEST_SUITE_P(
                        packer::write32(f, kOptional + 60, static_cast<std::uint32_t>(synthetic::sectionTable(kPlus) + 40));
                    },
                    "its headers have no room for another section header"},
+        DamageCase{"fileEndsInTheNewSectionHeader", false,
+                   [](Bytes& f) {
+                       packer::write32(f, synthetic::sectionTable(kPlus) + 16, 0);  // no code bytes in the file
+                       f.resize(synthetic::sectionTable(kPlus) + 40 + 8);
+                   },
+                   "its headers have no room for another section header"},
         DamageCase{"bytesAfterTheSectionTableInUse", false,
                    [](Bytes& f) { f[synthetic::sectionTable(kPlus) + 40 + 39] = 1; },
                    "its headers have no room for another section header"},

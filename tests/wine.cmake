@@ -30,6 +30,8 @@ add_test(NAME unit_tests COMMAND tarn_unit_tests --gtest_brief=1)
 tarn_wine_test_properties(unit_tests)
 add_test(NAME sequence_tests COMMAND tarn_sequence_tests --gtest_brief=1)
 tarn_wine_test_properties(sequence_tests)
+add_test(NAME packer_tests COMMAND tarn_packer_tests --gtest_brief=1)
+tarn_wine_test_properties(packer_tests)
 
 # The launcher as a file: machine, subsystem, imports and resources.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")

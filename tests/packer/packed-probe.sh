@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The decisive check that packing works: packs a copy of the probe program
+# twice onto itself (the second packing must replace the first), checks
+# what "show" prints, then runs the packed probe, which reads its own
+# resources the way the launcher does and deciphers them.
+#
+#   packed-probe.sh PROBE INI UPGRADE_CODE PASS_PHRASE PROBE_RUNNER PACKER...
+#
+# PROBE_RUNNER is the command that runs the probe, or - to run it directly;
+# PACKER is the command that runs tarn-pack, its last word the program.
+# Exits with 77 (skipped) when the packer has not been built or a program
+# cannot run on this machine.
+set -u
+probe="$1" ini="$2" upgrade_code="$3" pass_phrase="$4" runner="$5"
+shift 5
+packer=("$@")
+
+if [ ! -f "${packer[-1]}" ]; then
+  echo "skipped: there is no packer at ${packer[-1]}; build it first"
+  exit 77
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+extension=""
+case "$probe" in *.exe) extension=".exe" ;; esac
+packed="probe$extension"
+cp "$probe" "$work/$packed"
+cp "$ini" "$work/probe.ini"
+printf '[Decoy]\nkey=value\n' > "$work/decoy.ini"
+cd "$work"
+
+# Runs a command; a skip (77) ends the test as skipped, any other failure
+# ends it as failed.
+run() {
+  "$@" >out 2>err
+  local status=$?
+  if [ "$status" -eq 77 ] && grep -q '^skipped:' out; then
+    cat out
+    exit 77
+  fi
+  if [ "$status" -ne 0 ]; then
+    echo "FAIL: exit status $status from: $*"
+    cat out err
+    exit 1
+  fi
+}
+
+run "${packer[@]}" pack "$packed" decoy.ini "$upgrade_code" "a decoy pass phrase" "$packed"
+run "${packer[@]}" pack "$packed" probe.ini "$upgrade_code" "$pass_phrase" "$packed"
+
+run "${packer[@]}" show "$packed" "$upgrade_code"
+sed -i 's/\r$//' out
+# Only the ASCII lines: the non-ASCII ones come out in this system's ANSI
+# code page, which may lack their characters.
+grep -qx 'Main Class=com/example/Hello' out && grep -qx 'hello.jar' out &&
+  [ "$(wc -l <out)" -eq "$(wc -l <probe.ini)" ] && ! grep -q Decoy out || {
+  echo "FAIL: show printed something other than probe.ini:"
+  cat out
+  exit 1
+}
+
+if [ "$runner" = - ]; then
+  run "./$packed" --gtest_brief=1
+else
+  run "$runner" "./$packed" --gtest_brief=1
+fi
+echo "ok: the packed probe found and deciphered its own resources"

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Runs one end-to-end scenario: copies the launcher into a fresh folder as
-# "tool" (keeping its extension), writes the scenario's ini beside it, runs
-# it with the scenario's arguments and compares standard output, standard
+# "tool" (keeping its extension), packs an embedded configuration into it
+# when the scenario has one, writes the scenario's ini beside it, runs it
+# with the scenario's arguments and compares standard output, standard
 # error and the exit code with what the scenario expects.
 #
 #   run-scenario.sh SCENARIO LAUNCHER [RUNNER...]
 #
+# The packer is the command in TARN_PACKER (its last word the program).
+#
 # A scenario is a bash file that may set:
 #   INI              text of tool.ini (no file when unset)
+#   EMBEDDED         INI text to pack into the launcher (not packed when unset)
+#   PACK_UPGRADE_CODE, PACK_PASS_PHRASE   the keys it is packed with
 #   ARGS             array of arguments
 #   EXPECTED_STDOUT  exact standard output (default: nothing)
 #   EXPECTED_STDERR  exact standard error (default: nothing)
@@ -18,7 +23,9 @@ launcher="$2"
 shift 2
 runner=("$@")
 
-unset INI
+unset INI EMBEDDED
+PACK_UPGRADE_CODE="{5C7E1D2A-0B3F-4A68-9E21-7D4C3B2A1F60}"
+PACK_PASS_PHRASE="pass phrase of the scenarios"
 ARGS=()
 EXPECTED_STDOUT=""
 EXPECTED_STDERR=""
@@ -37,6 +44,21 @@ if [ "${INI+set}" = set ]; then
 fi
 
 cd "$work"
+if [ "${EMBEDDED+set}" = set ]; then
+  read -r -a packer <<<"${TARN_PACKER:?names the packer for scenarios with an embedded configuration}"
+  if [ ! -f "${packer[-1]}" ]; then
+    echo "skipped: there is no packer at ${packer[-1]}; build it first"
+    exit 77
+  fi
+  printf '%s' "$EMBEDDED" > embedded.ini
+  if ! "${packer[@]}" pack "tool$extension" embedded.ini "$PACK_UPGRADE_CODE" "$PACK_PASS_PHRASE" \
+    "tool$extension" >pack.out 2>&1; then
+    echo "FAIL: packing the launcher failed:"
+    cat pack.out
+    exit 1
+  fi
+  rm embedded.ini
+fi
 "${runner[@]}" "./tool$extension" "${ARGS[@]}" >stdout 2>stderr
 status=$?
 if [ "$status" -eq 77 ] && grep -q '^skipped:' stdout; then

@@ -15,10 +15,9 @@ probe="$1" ini="$2" upgrade_code="$3" pass_phrase="$4" runner="$5"
 shift 5
 packer=("$@")
 
-if [ ! -f "${packer[-1]}" ]; then
-  echo "skipped: there is no packer at ${packer[-1]}; build it first"
-  exit 77
-fi
+# shellcheck source=steps.sh
+source "$(dirname "$0")/steps.sh"
+require_packer "${packer[@]}"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -29,22 +28,6 @@ cp "$probe" "$work/$packed"
 cp "$ini" "$work/probe.ini"
 printf '[Decoy]\nkey=value\n' > "$work/decoy.ini"
 cd "$work"
-
-# Runs a command; a skip (77) ends the test as skipped, any other failure
-# ends it as failed.
-run() {
-  "$@" >out 2>err
-  local status=$?
-  if [ "$status" -eq 77 ] && grep -q '^skipped:' out; then
-    cat out
-    exit 77
-  fi
-  if [ "$status" -ne 0 ]; then
-    echo "FAIL: exit status $status from: $*"
-    cat out err
-    exit 1
-  fi
-}
 
 run "${packer[@]}" pack "$packed" decoy.ini "$upgrade_code" "a decoy pass phrase" "$packed"
 run "${packer[@]}" pack "$packed" probe.ini "$upgrade_code" "$pass_phrase" "$packed"

@@ -19,26 +19,19 @@ packer=("$@")
 source "$(dirname "$0")/steps.sh"
 require_packer "${packer[@]}"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-extension=""
-case "$probe" in *.exe) extension=".exe" ;; esac
-packed="probe$extension"
-cp "$probe" "$work/$packed"
-cp "$ini" "$work/probe.ini"
-printf '[Decoy]\nkey=value\n' > "$work/decoy.ini"
-cd "$work"
+enter_work_folder "$probe" "$ini" probe
+printf '[Decoy]\nkey=value\n' > decoy.ini
 
 run "${packer[@]}" pack "$packed" decoy.ini "$upgrade_code" "a decoy pass phrase" "$packed"
-run "${packer[@]}" pack "$packed" probe.ini "$upgrade_code" "$pass_phrase" "$packed"
+run "${packer[@]}" pack "$packed" embedded.ini "$upgrade_code" "$pass_phrase" "$packed"
 
 run "${packer[@]}" show "$packed" "$upgrade_code"
 sed -i 's/\r$//' out
 # Only the ASCII lines: the non-ASCII ones come out in this system's ANSI
 # code page, which may lack their characters.
 grep -qx 'Main Class=com/example/Hello' out && grep -qx 'hello.jar' out &&
-  [ "$(wc -l <out)" -eq "$(wc -l <probe.ini)" ] && ! grep -q Decoy out || {
-  echo "FAIL: show printed something other than probe.ini:"
+  [ "$(wc -l <out)" -eq "$(wc -l <embedded.ini)" ] && ! grep -q Decoy out || {
+  echo "FAIL: show printed something other than the packed INI file:"
   cat out
   exit 1
 }

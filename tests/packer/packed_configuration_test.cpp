@@ -11,28 +11,15 @@
 #include "config/configuration_keys.h"
 #include "config/embedded_configuration.h"
 #include "launch/launcher_context.h"
+#include "support/captured_output.h"
+#include "support/config_file_beside.h"
 
 namespace {
 
 const std::string kUpgradeCode = TARN_PROBE_UPGRADE_CODE;
 const std::string kProduct = "[Product Information]\r\nUpgrade Code=" + kUpgradeCode + "\r\n";
 
-// The configuration file beside this program, for one test.
-class BesideTheProgram : public testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(getConfigFilePath(LauncherContext(), path_)); }
-    void TearDown() override { std::remove(path_.c_str()); }
-
-    void write(const std::string& text)
-    {
-        FILE* file = std::fopen(path_.c_str(), "wb");
-        ASSERT_NE(file, nullptr);
-        std::fwrite(text.data(), 1, text.size(), file);
-        std::fclose(file);
-    }
-
-    std::string path_;
-};
+using BesideTheProgram = ConfigFileBesideProgram;
 
 TEST(EmbeddedConfiguration, IsDecipheredWithTheUpgradeCode)
 {
@@ -56,7 +43,6 @@ TEST_P(LayeredOverTheEmbeddedText, GivesTheLayeredValue)
 {
     write(GetParam().file);
     LauncherContext context;
-    ASSERT_TRUE(getConfigFilePath(context, path_));
     context.upgradeCode = readProfileValue(path_, "Product Information", "Upgrade Code");
     ConfigSource source = makeConfigSource(path_, context);
     EXPECT_EQ(lookupValue(source, "Java Runtime Environment", "Virtual Machine Parameters"), GetParam().value);
@@ -80,10 +66,8 @@ TEST_F(BesideTheProgram, MainClassOnlyInTheEmbeddedTextIsFound)
 {
     write(kProduct);
     LauncherContext context;
-    testing::internal::CaptureStdout();
-    bool read = readConfiguration(context);
-    std::fflush(stdout);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    bool read = false;
+    EXPECT_EQ(capturedStdout([&] { read = readConfiguration(context); }), "");
     EXPECT_TRUE(read);
     EXPECT_EQ(context.mainClass, "example/Hello");
 }
@@ -92,12 +76,9 @@ TEST_F(BesideTheProgram, WrongUpgradeCodeReadsAsUnpacked)
 {
     write("[Product Information]\r\nUpgrade Code=wrong\r\n");
     LauncherContext context;
-    testing::internal::CaptureStdout();
-    bool read = readConfiguration(context);
-    std::fflush(stdout);
-    std::string output = testing::internal::GetCapturedStdout();
+    bool read = true;
+    EXPECT_EQ(capturedStdout([&] { read = readConfiguration(context); }), kMainClassMissingLine);
     EXPECT_FALSE(read);
-    EXPECT_EQ(output.substr(0, output.find_first_of("\r\n")), "Error: Main class was not specified in INI file. ");
 }
 
 }  // namespace

@@ -17,17 +17,12 @@ packer=("$@")
 source "$(dirname "$0")/steps.sh"
 require_packer "${packer[@]}"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-name=$(basename "$program")
-cp "$program" "$work/$name"
-cp "$ini" "$work/embedded.ini"
-cd "$work"
+enter_work_folder "$program" "$ini" "$(basename "${program%.exe}")"
 
-run "${packer[@]}" pack "$name" embedded.ini "$upgrade_code" "$pass_phrase" "$name"
+run "${packer[@]}" pack "$packed" embedded.ini "$upgrade_code" "$pass_phrase" "$packed"
 if [ "$runner" = - ]; then
-  run "./$name" --gtest_brief=1
+  run "./$packed" --gtest_brief=1
 else
-  run "$runner" "./$name" --gtest_brief=1
+  run "$runner" "./$packed" --gtest_brief=1
 fi
 cat out

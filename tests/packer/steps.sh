@@ -25,3 +25,17 @@ require_packer() {
     exit 77
   fi
 }
+
+# enter_work_folder PROGRAM INI NAME: makes a folder that is removed on exit,
+# copies PROGRAM into it as NAME (with the program's extension) and INI as
+# embedded.ini, and changes into it. Sets `packed` to the program's name there.
+enter_work_folder() {
+  local program="$1" ini="$2" name="$3" extension=""
+  case "$program" in *.exe) extension=".exe" ;; esac
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  packed="$name$extension"
+  cp "$program" "$work/$packed"
+  cp "$ini" "$work/embedded.ini"
+  cd "$work" || exit 1
+}

@@ -10,31 +10,26 @@
 #include "platform/file_names.h"
 #include "platform/files.h"
 #include "platform/process.h"
+#include "support/captured_output.h"
+#include "support/config_file_beside.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-// Writes the configuration file beside the test program for one test and
-// removes it afterwards; the per-user root points into a folder of its own.
-class ConfigurationFile : public testing::Test {
+// The configuration file beside the test program, with the per-user root
+// in a folder of the test's own.
+class ConfigurationFile : public ConfigFileBesideProgram {
 protected:
-    void SetUp() override
+    // Creates the per-user file of product `name` and `code` with `text`.
+    void writeUserFile(const std::string& name, const std::string& code, const std::string& text)
     {
-        LauncherContext context;
-        ASSERT_TRUE(getConfigFilePath(context, path_));
-    }
-    void TearDown() override { std::remove(path_.c_str()); }
-
-    void write(const std::string& text)
-    {
-        FILE* file = std::fopen(path_.c_str(), "wb");
-        ASSERT_NE(file, nullptr);
-        std::fwrite(text.data(), 1, text.size(), file);
-        std::fclose(file);
+        LauncherContext product;
+        product.productName = name;
+        product.productCode = code;
+        ASSERT_TRUE(writeTextFile(getUserConfigFilePath(product, true), text));
     }
 
-    std::string path_;
     TempFolder userRoot_;
     ScopedEnvironmentVariable appData_{"APPDATA", userRoot_.path()};
     ScopedEnvironmentVariable xdg_{"XDG_CONFIG_HOME", userRoot_.path()};
@@ -175,12 +170,9 @@ TEST_F(ConfigurationFile, MissingMainClassPrintsMessage210AndStops)
 {
     write("[Java Runtime Environment]\nMinimum Version=1.5\nLibrary Path=lib\n[Application]\nFailure Check=Yes\n");
     LauncherContext context;
-    testing::internal::CaptureStdout();
-    bool read = readConfiguration(context);
-    std::fflush(stdout);
-    std::string output = testing::internal::GetCapturedStdout();
+    bool read = true;
+    EXPECT_EQ(capturedStdout([&] { read = readConfiguration(context); }), kMainClassMissingLine);
     EXPECT_FALSE(read);
-    EXPECT_EQ(output.substr(0, output.find_first_of("\r\n")), "Error: Main class was not specified in INI file. ");
     EXPECT_EQ(context.minVersion.parts[1], 5) << "keys before the main class are read";
     EXPECT_EQ(context.libraryPath, "") << "keys after it are not";
     EXPECT_FALSE(context.failureCheck);
@@ -190,23 +182,14 @@ TEST_F(ConfigurationFile, JrePathComesOnlyFromAnExistingUserFile)
 {
     write("[Java Runtime Environment]\nMain Class=a.B\nJRE Path=C:\\beside\\\n"
           "[Product Information]\nProduct Name=My: App\nProduct Code=X\n");
-    LauncherContext probe;
-    probe.productName = "My: App";
-    probe.productCode = "X";
-    std::string userFile = getUserConfigFilePath(probe, true);
 
     // An existing per-user file without the key hides the file beside the launcher.
-    FILE* file = std::fopen(userFile.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fputs("[Java Runtime Environment]\n", file);
-    std::fclose(file);
+    writeUserFile("My: App", "X", "[Java Runtime Environment]\n");
     LauncherContext context;
     ASSERT_TRUE(readConfiguration(context));
     EXPECT_EQ(context.configuredJrePath, "");
 
-    file = std::fopen(userFile.c_str(), "wb");
-    std::fputs("[Java Runtime Environment]\nJRE Path=C:\\chosen\\\n", file);
-    std::fclose(file);
+    writeUserFile("My: App", "X", "[Java Runtime Environment]\nJRE Path=C:\\chosen\\\n");
     LauncherContext again;
     ASSERT_TRUE(readConfiguration(again));
     EXPECT_EQ(again.configuredJrePath, "C:\\chosen\\");
@@ -216,14 +199,7 @@ TEST_F(ConfigurationFile, ServiceModeNeverReadsTheUserFile)
 {
     write("[Application]\nApplication Type=service\n[Java Runtime Environment]\nMain Class=a.B\n"
           "JRE Path=C:\\beside\\\n[Product Information]\nProduct Name=P\nProduct Code=X\n");
-    LauncherContext probe;
-    probe.productName = "P";
-    probe.productCode = "X";
-    std::string userFile = getUserConfigFilePath(probe, true);
-    FILE* file = std::fopen(userFile.c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fputs("[Java Runtime Environment]\nJRE Path=C:\\chosen\\\n", file);
-    std::fclose(file);
+    writeUserFile("P", "X", "[Java Runtime Environment]\nJRE Path=C:\\chosen\\\n");
 
     LauncherContext context;
     ASSERT_TRUE(readConfiguration(context));

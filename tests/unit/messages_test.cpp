@@ -2,23 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+#include "support/captured_output.h"
 
-// Standard output of `print`, with the CR that a Windows console stream puts
-// before each line feed taken out.
-template <typename Print>
-std::string capturedOutput(Print print)
-{
-    testing::internal::CaptureStdout();
-    print();
-    std::fflush(stdout);
-    std::string output = testing::internal::GetCapturedStdout();
-    std::string::size_type position = 0;
-    while ((position = output.find("\r\n", position)) != std::string::npos) {
-        output.erase(position, 1);
-    }
-    return output;
-}
+namespace {
 
 struct LoadCase {
     unsigned id;
@@ -80,7 +66,7 @@ class PrintError : public testing::TestWithParam<PrintCase> {};
 
 TEST_P(PrintError, WritesOneErrorLine)
 {
-    EXPECT_EQ(capturedOutput([] { printError(GetParam().message); }), GetParam().output);
+    EXPECT_EQ(capturedStdout([] { printError(GetParam().message); }), GetParam().output);
 }
 
 INSTANTIATE_TEST_SUITE_P(

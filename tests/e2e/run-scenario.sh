@@ -51,8 +51,14 @@ if [ "${EMBEDDED+set}" = set ]; then
     exit 77
   fi
   printf '%s' "$EMBEDDED" > embedded.ini
-  if ! "${packer[@]}" pack "tool$extension" embedded.ini "$PACK_UPGRADE_CODE" "$PACK_PASS_PHRASE" \
-    "tool$extension" >pack.out 2>&1; then
+  "${packer[@]}" pack "tool$extension" embedded.ini "$PACK_UPGRADE_CODE" "$PACK_PASS_PHRASE" \
+    "tool$extension" >pack.out 2>&1
+  pack_status=$?
+  if [ "$pack_status" -eq 77 ] && grep -q '^skipped:' pack.out; then
+    cat pack.out
+    exit 77
+  fi
+  if [ "$pack_status" -ne 0 ]; then
     echo "FAIL: packing the launcher failed:"
     cat pack.out
     exit 1

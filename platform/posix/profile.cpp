@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "platform/scoped_handle.h"
+#include "platform/posix/file_descriptor.h"
 #include "platform/text_conversion.h"
 
 // The file rules of the Windows profile functions, as Wine's show them:
@@ -27,13 +27,7 @@ namespace platform {
 
 namespace {
 
-struct FileDescriptorTraits {
-    using Handle = int;
-    static Handle invalid() noexcept { return -1; }
-    static void close(Handle descriptor) noexcept { ::close(descriptor); }
-};
-
-using FileDescriptor = ScopedHandle<FileDescriptorTraits>;
+using posix::FileDescriptor;
 
 template <typename Char>
 using Text = std::basic_string<Char>;

@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "platform/portable/resource_payload.h"
-#include "platform/scoped_handle.h"
+#include "platform/posix/file_descriptor.h"
 
 // This build's executables carry their raw-data resources as a payload at
 // the end of the file (see resource_payload.h). The launcher asks at every
@@ -16,12 +16,6 @@
 namespace platform {
 
 namespace {
-
-struct FileDescriptorTraits {
-    using Handle = int;
-    static Handle invalid() noexcept { return -1; }
-    static void close(Handle handle) noexcept { ::close(handle); }
-};
 
 bool readAt(int file, std::uint8_t* buffer, std::size_t size, off_t offset)
 {
@@ -41,7 +35,7 @@ bool readAt(int file, std::uint8_t* buffer, std::size_t size, off_t offset)
 
 bool loadRawResource(std::uint16_t id, std::vector<std::uint8_t>& bytes)
 {
-    ScopedHandle<FileDescriptorTraits> file(open("/proc/self/exe", O_RDONLY | O_CLOEXEC));
+    posix::FileDescriptor file(open("/proc/self/exe", O_RDONLY | O_CLOEXEC));
     struct stat status;
     if (!file || fstat(file.get(), &status) != 0 || status.st_size < 0) {
         return false;

@@ -1,5 +1,7 @@
 #include "config/ini_document.h"
 
+#include <utility>
+
 #include "launch/string_list.h"
 
 namespace {
@@ -9,16 +11,24 @@ bool isWhiteSpace(char byte)
     return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' || byte == '\r';
 }
 
-std::string trimmed(const std::string& text)
+// The bounds of `text` without the bytes that `skip` accepts at either end.
+template <typename Skip>
+std::pair<std::size_t, std::size_t> innerBounds(const std::string& text, Skip skip)
 {
-    std::string::size_type start = 0;
-    std::string::size_type end = text.size();
-    while (start < end && isWhiteSpace(text[start])) {
+    std::size_t start = 0;
+    std::size_t end = text.size();
+    while (start < end && skip(text[start])) {
         ++start;
     }
-    while (end > start && isWhiteSpace(text[end - 1])) {
+    while (end > start && skip(text[end - 1])) {
         --end;
     }
+    return {start, end};
+}
+
+std::string trimmed(const std::string& text)
+{
+    auto [start, end] = innerBounds(text, isWhiteSpace);
     return text.substr(start, end - start);
 }
 
@@ -31,14 +41,7 @@ bool isHeaderPadding(char byte)
 
 bool isSectionHeader(const std::string& line)
 {
-    std::string::size_type start = 0;
-    std::string::size_type end = line.size();
-    while (start < end && isHeaderPadding(line[start])) {
-        ++start;
-    }
-    while (end > start && isHeaderPadding(line[end - 1])) {
-        --end;
-    }
+    auto [start, end] = innerBounds(line, isHeaderPadding);
     return end - start >= 2 && line[start] == '[' && line[end - 1] == ']';
 }
 

@@ -44,6 +44,10 @@ if [ "${INI+set}" = set ]; then
 fi
 
 cd "$work"
+# The host build's registry stand-in reads this folder: empty, so that no
+# runtime of the machine takes part unless a scenario puts one there.
+mkdir registry
+export TARN_REGISTRY="$work/registry"
 if [ "${EMBEDDED+set}" = set ]; then
   read -r -a packer <<<"${TARN_PACKER:?names the packer for scenarios with an embedded configuration}"
   if [ ! -f "${packer[-1]}" ]; then

@@ -12,6 +12,11 @@
 class TestRegistry {
 public:
     TestRegistry();
+    // A branch at `root` itself (such as "Software\JavaSoft"), for code that
+    // reads fixed key paths. On a machine that has that key already the
+    // branch is not made (ready() is false), so a real machine's keys are
+    // never touched.
+    explicit TestRegistry(std::string root);
     ~TestRegistry();
     TestRegistry(const TestRegistry&) = delete;
     TestRegistry& operator=(const TestRegistry&) = delete;

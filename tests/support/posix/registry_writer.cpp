@@ -9,11 +9,33 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
 // The mirror that the posix registry reads: a key is a folder, a string
 // value a file holding its text.
-struct TestRegistry::Store {
+struct Mirror {
     TempFolder folder;
     ScopedEnvironmentVariable variable{"TARN_REGISTRY", folder.path()};
+};
+
+// Branches alive at the same time share one mirror, as they would share
+// the one registry of a machine.
+std::shared_ptr<Mirror> sharedMirror()
+{
+    static std::weak_ptr<Mirror> current;
+    std::shared_ptr<Mirror> mirror = current.lock();
+    if (!mirror) {
+        mirror = std::make_shared<Mirror>();
+        current = mirror;
+    }
+    return mirror;
+}
+
+}  // namespace
+
+struct TestRegistry::Store {
+    std::shared_ptr<Mirror> mirror = sharedMirror();
+    TempFolder& folder = mirror->folder;
 };
 
 namespace {
@@ -37,6 +59,11 @@ fs::path asFolder(fs::path base, const std::string& path)
 }  // namespace
 
 TestRegistry::TestRegistry() : root_("Software\\TarnTest\\" + uniqueTestKeyName()), store_(std::make_unique<Store>())
+{
+    createKey("");
+}
+
+TestRegistry::TestRegistry(std::string root) : root_(std::move(root)), store_(std::make_unique<Store>())
 {
     createKey("");
 }

@@ -22,8 +22,21 @@ TestRegistry::TestRegistry() : root_("Software\\TarnTest\\" + uniqueTestKeyName(
     store_->created = createKey("");
 }
 
+TestRegistry::TestRegistry(std::string root) : root_(std::move(root)), store_(std::make_unique<Store>())
+{
+    HKEY existing = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, root_.c_str(), 0, KEY_READ, &existing) == ERROR_SUCCESS) {
+        RegCloseKey(existing);
+        return;
+    }
+    store_->created = createKey("");
+}
+
 TestRegistry::~TestRegistry()
 {
+    if (!store_->created) {
+        return;
+    }
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, root_.c_str());
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, root_.c_str());
     // Fails, as it should, while another run's branch is still there.

@@ -6,11 +6,6 @@
 
 namespace {
 
-bool isWhiteSpace(char byte)
-{
-    return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' || byte == '\r';
-}
-
 // The bounds of `text` without the bytes that `skip` accepts at either end.
 template <typename Skip>
 std::pair<std::size_t, std::size_t> innerBounds(const std::string& text, Skip skip)

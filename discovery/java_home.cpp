@@ -4,20 +4,6 @@
 #include "platform/files.h"
 #include "platform/java_home_layout.h"
 
-namespace {
-
-const char* libraryOf(platform::VmKind kind)
-{
-    for (const platform::VmLibraryCandidate& candidate : platform::vmLibraryCandidates()) {
-        if (candidate.kind == kind) {
-            return candidate.relativePath;
-        }
-    }
-    return "";
-}
-
-}  // namespace
-
 bool pathExists(const std::string& path)
 {
     return platform::findFirstMatches(path);
@@ -39,7 +25,7 @@ std::string asJavaHome(const std::string& path)
 std::string probeJavaHome(const std::string& home, int vmType, bool& isServerVm)
 {
     using platform::VmKind;
-    const std::string server = home + libraryOf(VmKind::server);
+    const std::string server = home + platform::vmLibraryPath(VmKind::server);
     if (vmType == kVmTypeServerOnly || vmType == kVmTypeServerPreferred) {
         if (pathExists(server)) {
             isServerVm = true;
@@ -51,7 +37,7 @@ std::string probeJavaHome(const std::string& home, int vmType, bool& isServerVm)
     }
     // The default order takes a server VM only from a home without another.
     for (VmKind kind : {VmKind::client, VmKind::classic, VmKind::hotspot, VmKind::server, VmKind::jrockit}) {
-        std::string library = home + libraryOf(kind);
+        std::string library = home + platform::vmLibraryPath(kind);
         if (pathExists(library)) {
             isServerVm = kind == VmKind::server;
             return library;

@@ -9,11 +9,6 @@ namespace {
 constexpr char kBlank = ' ';
 constexpr char kQuote = '"';
 
-bool isWhiteSpace(char byte)
-{
-    return byte == ' ' || byte == '\t' || byte == '\n' || byte == '\v' || byte == '\f' || byte == '\r';
-}
-
 // The position of the character after the one at `position`; a lead byte of
 // the ANSI code page takes its trail byte along.
 std::size_t nextCharacter(const std::string& text, std::size_t position)

@@ -2,14 +2,21 @@
 
 namespace platform {
 
-const std::vector<VmLibraryCandidate>& vmLibraryCandidates()
+const char* vmLibraryPath(VmKind kind)
 {
-    static const std::vector<VmLibraryCandidate> candidates = {
-        {VmKind::server, "lib/server/libjvm.so"},   {VmKind::client, "lib/client/libjvm.so"},
-        {VmKind::classic, "lib/classic/libjvm.so"}, {VmKind::hotspot, "lib/hotspot/libjvm.so"},
-        {VmKind::jrockit, "lib/jrockit/libjvm.so"},
-    };
-    return candidates;
+    switch (kind) {
+    case VmKind::server:
+        return "lib/server/libjvm.so";
+    case VmKind::client:
+        return "lib/client/libjvm.so";
+    case VmKind::classic:
+        return "lib/classic/libjvm.so";
+    case VmKind::hotspot:
+        return "lib/hotspot/libjvm.so";
+    case VmKind::jrockit:
+        return "lib/jrockit/libjvm.so";
+    }
+    return "";
 }
 
 const char* javaHomeMarker()

@@ -2,14 +2,21 @@
 
 namespace platform {
 
-const std::vector<VmLibraryCandidate>& vmLibraryCandidates()
+const char* vmLibraryPath(VmKind kind)
 {
-    static const std::vector<VmLibraryCandidate> candidates = {
-        {VmKind::server, "bin\\server\\jvm.dll"},   {VmKind::client, "bin\\client\\jvm.dll"},
-        {VmKind::classic, "bin\\classic\\jvm.dll"}, {VmKind::hotspot, "bin\\hotspot\\jvm.dll"},
-        {VmKind::jrockit, "bin\\jrockit\\jvm.dll"},
-    };
-    return candidates;
+    switch (kind) {
+    case VmKind::server:
+        return "bin\\server\\jvm.dll";
+    case VmKind::client:
+        return "bin\\client\\jvm.dll";
+    case VmKind::classic:
+        return "bin\\classic\\jvm.dll";
+    case VmKind::hotspot:
+        return "bin\\hotspot\\jvm.dll";
+    case VmKind::jrockit:
+        return "bin\\jrockit\\jvm.dll";
+    }
+    return "";
 }
 
 const char* javaHomeMarker()

@@ -10,16 +10,6 @@
 
 #include "platform/java_home_layout.h"
 
-inline std::string vmLibraryOf(platform::VmKind kind)
-{
-    for (const platform::VmLibraryCandidate& candidate : platform::vmLibraryCandidates()) {
-        if (candidate.kind == kind) {
-            return candidate.relativePath;
-        }
-    }
-    return "";
-}
-
 // Makes the empty file `relative`, with its folders, inside `home`.
 inline void makeFileIn(const std::string& home, const std::string& relative)
 {
@@ -38,6 +28,6 @@ inline void makeJavaHome(const std::string& home, const std::vector<platform::Vm
         makeFileIn(home, platform::javaHomeMarker());
     }
     for (platform::VmKind kind : kinds) {
-        makeFileIn(home, vmLibraryOf(kind));
+        makeFileIn(home, platform::vmLibraryPath(kind));
     }
 }

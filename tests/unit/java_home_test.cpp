@@ -26,7 +26,7 @@ TEST_P(ProbeJavaHome, TakesTheLibraryTheVmTypeAsksFor)
     TempFolder folder;
     std::string home = asJavaHome(folder.path());
     for (VmKind kind : GetParam().present) {
-        makeFileIn(home, vmLibraryOf(kind));
+        makeFileIn(home, platform::vmLibraryPath(kind));
     }
     bool isServerVm = false;
     std::string library = probeJavaHome(home, GetParam().vmType, isServerVm);
@@ -34,7 +34,7 @@ TEST_P(ProbeJavaHome, TakesTheLibraryTheVmTypeAsksFor)
         EXPECT_EQ(library, "");
         return;
     }
-    EXPECT_EQ(library, home + vmLibraryOf(GetParam().expected));
+    EXPECT_EQ(library, home + platform::vmLibraryPath(GetParam().expected));
     EXPECT_EQ(isServerVm, GetParam().expected == VmKind::server);
 }
 
@@ -69,7 +69,7 @@ TEST(ProbeJavaHomeResult, LeavesTheServerFlagAloneWhenNothingIsFound)
 TEST(ProbeJavaHomeResult, AHomeWithoutItsSeparatorFindsNothing)
 {
     TempFolder folder;
-    makeFileIn(asJavaHome(folder.path()), vmLibraryOf(VmKind::client));
+    makeFileIn(asJavaHome(folder.path()), platform::vmLibraryPath(VmKind::client));
     EXPECT_EQ(probeJavaHome(folder.path(), 0), "");
 }
 
@@ -85,7 +85,7 @@ TEST(IsJavaHome, NeedsTheMarkerButNoVmLibrary)
 {
     TempFolder folder;
     std::string home = asJavaHome(folder.path());
-    makeFileIn(home, vmLibraryOf(VmKind::client));
+    makeFileIn(home, platform::vmLibraryPath(VmKind::client));
     EXPECT_FALSE(isJavaHome(home));
     makeFileIn(home, platform::javaHomeMarker());
     EXPECT_TRUE(isJavaHome(home));

@@ -81,7 +81,7 @@ TEST_P(RegisteredRuntimes, AreFilteredRankedAndSelected)
 
     // The search order's last place then loads that home's library.
     ASSERT_TRUE(locateRuntime(context));
-    EXPECT_EQ(context.jvmLibraryPath, expected + vmLibraryOf(GetParam().loaded));
+    EXPECT_EQ(context.jvmLibraryPath, expected + platform::vmLibraryPath(GetParam().loaded));
 }
 
 const char* kSunJre = "JavaSoft\\Java Runtime Environment";

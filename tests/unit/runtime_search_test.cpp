@@ -56,7 +56,7 @@ TEST_F(RuntimeSearch, ConfiguredPathWithOnlyAServerVmIsTakenUnderTheDefaultType)
     makeJavaHome(besideLauncher_, {VmKind::client});
     context_.configuredJrePath = configured_.path();  // no final separator
     ASSERT_TRUE(locateRuntime(context_));
-    EXPECT_EQ(context_.jvmLibraryPath, asJavaHome(configured_.path()) + vmLibraryOf(VmKind::server));
+    EXPECT_EQ(context_.jvmLibraryPath, asJavaHome(configured_.path()) + platform::vmLibraryPath(VmKind::server));
 }
 
 TEST_F(RuntimeSearch, ConfiguredDevelopmentKitFolderIsNotSearchedForItsJre)
@@ -66,7 +66,7 @@ TEST_F(RuntimeSearch, ConfiguredDevelopmentKitFolderIsNotSearchedForItsJre)
     makeJavaHome(besideLauncher_, {VmKind::client});
     context_.configuredJrePath = configured_.path();
     ASSERT_TRUE(locateRuntime(context_));
-    EXPECT_EQ(context_.jvmLibraryPath, besideLauncher_ + vmLibraryOf(VmKind::client));
+    EXPECT_EQ(context_.jvmLibraryPath, besideLauncher_ + platform::vmLibraryPath(VmKind::client));
 }
 
 TEST_F(RuntimeSearch, JreSubfolderBesideTheLauncher)
@@ -76,7 +76,7 @@ TEST_F(RuntimeSearch, JreSubfolderBesideTheLauncher)
     ASSERT_TRUE(runtimeBesideLauncher(context_, home));
     EXPECT_EQ(home, jreBesideLauncher());
     ASSERT_TRUE(locateRuntime(context_));
-    EXPECT_EQ(context_.jvmLibraryPath, jreBesideLauncher() + vmLibraryOf(VmKind::client));
+    EXPECT_EQ(context_.jvmLibraryPath, jreBesideLauncher() + platform::vmLibraryPath(VmKind::client));
 }
 
 TEST_F(RuntimeSearch, MarkerWithoutLibraryBesideTheLauncherHidesItsJre)
@@ -97,7 +97,7 @@ TEST_F(RuntimeSearch, NoJavaHomeBesideTheLauncherProbesTheCurrentDirectory)
     ASSERT_TRUE(runtimeBesideLauncher(context_, home));
     EXPECT_EQ(home, "");
     ASSERT_TRUE(locateRuntime(context_));
-    EXPECT_EQ(context_.jvmLibraryPath, vmLibraryOf(VmKind::client)) << "a path relative to the current directory";
+    EXPECT_EQ(context_.jvmLibraryPath, platform::vmLibraryPath(VmKind::client)) << "a path relative to the current directory";
 }
 
 TEST_F(RuntimeSearch, ServerOnlyTypeSkipsAClientBesideTheLauncher)

@@ -17,28 +17,90 @@
 #   EXPECTED_STDOUT  exact standard output (default: nothing)
 #   EXPECTED_STDERR  exact standard error (default: nothing)
 #   EXPECTED_EXIT    exit status as the shell sees it (-1 is 255)
+#   RUNTIME          the Java runtime beside the launcher, in its "jre" folder:
+#                    none (the default), jdk (the machine's JDK, from
+#                    TARN_TEST_JDK_HOME) or stand-in (the stand-in VM library
+#                    from TARN_STAND_IN_VM, or TARN_STAND_IN_VM_PARTIAL when
+#                    STAND_IN=partial)
+#   CLASSES          when set, the compiled Java fixtures (TARN_TEST_CLASSES)
+#                    are copied into the folder "classes"
+#   RUN_ENVIRONMENT  array of NAME=VALUE set for the launcher's run
+#   EXPECTED_RECORD  exact text the stand-in VM library records
+#   setup, verify    functions run in the folder before and after the run;
+#                    a non-zero status from verify fails the scenario
+#
+# Before the scenario is read, WORK holds the folder, NATIVE_WORK the same
+# folder as the launcher names it, SEP the launcher's path separator and
+# LIST_SEP its search-path separator, and PLATFORM is windows or host.
 set -u
 scenario="$1"
 launcher="$2"
 shift 2
 runner=("$@")
 
-unset INI EMBEDDED
+skip() {
+  echo "skipped: $*"
+  exit 77
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+WORK="$work"
+extension=""
+case "$launcher" in *.exe) extension=".exe" ;; esac
+if [ -n "$extension" ]; then
+  PLATFORM=windows
+  # Wine shows the root of the Linux file system as drive Z:.
+  NATIVE_WORK="Z:${work//\//\\}"
+  SEP='\'
+  LIST_SEP=';'
+else
+  PLATFORM=host
+  NATIVE_WORK="$work"
+  SEP=/
+  LIST_SEP=:
+fi
+
+unset INI EMBEDDED CLASSES EXPECTED_RECORD STAND_IN
+unset -f setup verify
 PACK_UPGRADE_CODE="{5C7E1D2A-0B3F-4A68-9E21-7D4C3B2A1F60}"
 PACK_PASS_PHRASE="pass phrase of the scenarios"
 ARGS=()
+RUN_ENVIRONMENT=()
+RUNTIME=none
 EXPECTED_STDOUT=""
 EXPECTED_STDERR=""
 EXPECTED_EXIT=0
 # shellcheck source=/dev/null
 source "$scenario"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-extension=""
-case "$launcher" in *.exe) extension=".exe" ;; esac
 cp "$launcher" "$work/tool$extension"
+case "$RUNTIME" in
+  none) ;;
+  jdk)
+    [ -d "${TARN_TEST_JDK_HOME:-}" ] || skip "no JDK is named for this build"
+    ln -s "$TARN_TEST_JDK_HOME" "$work/jre"
+    ;;
+  stand-in)
+    library="${TARN_STAND_IN_VM:-}"
+    [ "${STAND_IN:-}" = partial ] && library="${TARN_STAND_IN_VM_PARTIAL:-}"
+    [ -f "$library" ] || skip "the stand-in VM library has not been built"
+    if [ "$PLATFORM" = windows ]; then
+      mkdir -p "$work/jre/bin/server"
+      cp "$library" "$work/jre/bin/server/jvm.dll"
+      : > "$work/jre/bin/java.dll"
+    else
+      mkdir -p "$work/jre/lib/server"
+      cp "$library" "$work/jre/lib/server/libjvm.so"
+      : > "$work/jre/lib/libjava.so"
+    fi
+    ;;
+  *) echo "FAIL: unknown RUNTIME $RUNTIME"; exit 1 ;;
+esac
+if [ "${CLASSES+set}" = set ]; then
+  [ -d "${TARN_TEST_CLASSES:-}" ] || skip "the Java fixtures are not compiled for this build"
+  cp -r "$TARN_TEST_CLASSES" "$work/classes"
+fi
 if [ "${INI+set}" = set ]; then
   printf '%s' "$INI" > "$work/tool.ini"
 fi
@@ -69,7 +131,14 @@ if [ "${EMBEDDED+set}" = set ]; then
   fi
   rm embedded.ini
 fi
-"${runner[@]}" "./tool$extension" "${ARGS[@]}" >stdout 2>stderr
+if declare -F setup >/dev/null; then
+  setup || { echo "FAIL: the scenario's setup failed"; exit 1; }
+fi
+export TARN_STAND_IN_VM_RECORD="$NATIVE_WORK${SEP}record"
+(
+  for assignment in "${RUN_ENVIRONMENT[@]}"; do export "$assignment"; done
+  exec "${runner[@]}" "./tool$extension" "${ARGS[@]}"
+) >stdout 2>stderr
 status=$?
 if [ "$status" -eq 77 ] && grep -q '^skipped:' stdout; then
   cat stdout
@@ -93,6 +162,18 @@ check() {
 }
 check "standard output" "$EXPECTED_STDOUT" stdout
 check "standard error" "$EXPECTED_STDERR" stderr
+if [ "${EXPECTED_RECORD+set}" = set ]; then
+  if [ -f record ]; then
+    [ -n "$extension" ] && sed -i 's/\r$//' record
+    check "the stand-in VM's record" "$EXPECTED_RECORD" record
+  else
+    echo "FAIL: the stand-in VM recorded nothing"
+    failed=1
+  fi
+fi
+if declare -F verify >/dev/null; then
+  verify || { echo "FAIL: the scenario's verify step failed"; failed=1; }
+fi
 if [ "$status" -ne "$EXPECTED_EXIT" ]; then
   echo "FAIL: exit status $status, expected $EXPECTED_EXIT"
   failed=1

@@ -20,7 +20,9 @@ constexpr char kFolderNameForbidden[] = "\\?\"|><:/*";
 bool getModulePath(std::string& path)
 {
     if (!platform::executablePath(path)) {
-        printError(formatMessage(msgWindowsException, loadMessage(msgModulePathFailed), platform::lastErrorCode()));
+        // Taken first: loading the message text may change the last error.
+        std::uint32_t error = platform::lastErrorCode();
+        printError(formatMessage(msgWindowsException, loadMessage(msgModulePathFailed), error));
         return false;
     }
     return true;

@@ -28,8 +28,9 @@ TEST(DynamicLibrary, AMissingExportIsNullWithAReason)
 TEST(DynamicLibrary, FilesThatDoNotLoadGiveDistinctReasons)
 {
     TempFolder folder;
-    std::string missing = folder.file("missing-library");
-    std::string text = folder.writeFile("not-a-library", "plain text, no code\n");
+    // Named with an extension: Windows adds ".dll" to a name without one.
+    std::string missing = folder.file("missing-library.dll");
+    std::string text = folder.writeFile("not-a-library.dll", "plain text, no code\n");
 
     EXPECT_EQ(platform::loadLibrary(missing), nullptr);
     std::uint32_t missingReason = platform::lastErrorCode();

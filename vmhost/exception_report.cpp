@@ -5,21 +5,6 @@
 
 namespace {
 
-jni::jobject newInstance(jni::JNIEnv* env, const char* className, const char* signature, jni::jobject argument)
-{
-    const jni::NativeInterface* table = env->functions;
-    jni::jclass type = table->FindClass(env, className);
-    if (type == nullptr) {
-        return nullptr;
-    }
-    jni::jmethodID constructor = table->GetMethodID(env, type, "<init>", signature);
-    if (constructor == nullptr) {
-        return nullptr;
-    }
-    return argument == nullptr ? jni::newObject(env, type, constructor)
-                               : jni::newObject(env, type, constructor, argument);
-}
-
 void endJavaProgram(jni::JNIEnv* env)
 {
     const jni::NativeInterface* table = env->functions;
@@ -38,11 +23,11 @@ void endJavaProgram(jni::JNIEnv* env)
 std::string exceptionReportText(jni::JNIEnv* env, jni::jthrowable exception)
 {
     const jni::NativeInterface* table = env->functions;
-    jni::jobject bytes = newInstance(env, "java/io/ByteArrayOutputStream", "()V", nullptr);
+    jni::jobject bytes = jni::newInstance(env, "java/io/ByteArrayOutputStream", "()V", nullptr);
     if (bytes == nullptr) {
         return std::string();
     }
-    jni::jobject printStream = newInstance(env, "java/io/PrintStream", "(Ljava/io/OutputStream;)V", bytes);
+    jni::jobject printStream = jni::newInstance(env, "java/io/PrintStream", "(Ljava/io/OutputStream;)V", bytes);
     if (printStream == nullptr) {
         return std::string();
     }

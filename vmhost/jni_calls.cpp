@@ -45,4 +45,17 @@ jint callStaticIntMethod(JNIEnv* env, jclass type, jmethodID method, ...)
     return result;
 }
 
+jobject newInstance(JNIEnv* env, const char* className, const char* signature, jobject argument)
+{
+    jclass type = env->functions->FindClass(env, className);
+    if (type == nullptr) {
+        return nullptr;
+    }
+    jmethodID constructor = env->functions->GetMethodID(env, type, "<init>", signature);
+    if (constructor == nullptr) {
+        return nullptr;
+    }
+    return argument == nullptr ? newObject(env, type, constructor) : newObject(env, type, constructor, argument);
+}
+
 }  // namespace jni

@@ -12,27 +12,11 @@ bool redirectStream(LauncherContext& context, const std::string& name, StandardS
     if (fileName == nullptr) {
         return false;
     }
-    jni::jclass fileStreamClass = table->FindClass(env, "java/io/FileOutputStream");
-    if (fileStreamClass == nullptr) {
-        return false;
-    }
-    jni::jmethodID fileStreamConstructor = table->GetMethodID(env, fileStreamClass, "<init>", "(Ljava/lang/String;)V");
-    if (fileStreamConstructor == nullptr) {
-        return false;
-    }
-    jni::jobject fileStream = jni::newObject(env, fileStreamClass, fileStreamConstructor, fileName);
+    jni::jobject fileStream = jni::newInstance(env, "java/io/FileOutputStream", "(Ljava/lang/String;)V", fileName);
     if (fileStream == nullptr) {
         return false;
     }
-    jni::jclass printStreamClass = table->FindClass(env, "java/io/PrintStream");
-    if (printStreamClass == nullptr) {
-        return false;
-    }
-    jni::jmethodID printStreamConstructor = table->GetMethodID(env, printStreamClass, "<init>", "(Ljava/io/OutputStream;)V");
-    if (printStreamConstructor == nullptr) {
-        return false;
-    }
-    jni::jobject printStream = jni::newObject(env, printStreamClass, printStreamConstructor, fileStream);
+    jni::jobject printStream = jni::newInstance(env, "java/io/PrintStream", "(Ljava/io/OutputStream;)V", fileStream);
     if (printStream == nullptr) {
         return false;
     }
